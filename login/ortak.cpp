@@ -1,0 +1,61 @@
+#include "ortak.h"
+#include "mesajkutusu.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+
+namespace mivo {
+
+const char* const kBaglantiHatasi = "Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!";
+
+namespace {
+int gBekleme = 500;
+}
+
+void BaglantiBeklemesiAyarla(int ms) { gBekleme = ms; }
+
+void ArayuzdeCalistir(const std::function<void()>& f)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread()) { f(); return; }
+    QMetaObject::invokeMethod(app, f, Qt::BlockingQueuedConnection);
+}
+
+void BaglantiHatasiGoster()
+{
+    ArayuzdeCalistir([] { MesajKutusu(QString::fromUtf8(kBaglantiHatasi), mtError, {mbOK}, mbOK); });
+}
+
+bool BaglantiKontrol(TSQLConnection& c, int mesaj)
+{
+    c.Close();
+    for (int hatalar = 0; hatalar < 11;) {
+        try {
+            c.Open();
+            return true;
+        } catch (const std::exception&) {
+            c.Close();
+            QThread::msleep(gBekleme);
+            ++hatalar;
+        }
+    }
+    if (mesaj == 1) BaglantiHatasiGoster();
+    return false;
+}
+
+bool TabloDoluMu(const TMemTable& t) { return t.Active() && t.RecordCount() != 0; }
+
+bool SeciliVarMi(TMemTable& t)
+{
+    if (!TabloDoluMu(t)) return false;
+    const int c = t.FieldIndex(u"SEC");
+    t.First();
+    while (!t.Eof()) {
+        if (c >= 0 && t.Cell(t.RecNo(), c).toInt() == 1) return true;
+        t.Next();
+    }
+    return false;
+}
+
+} // namespace mivo

@@ -1,0 +1,27 @@
+#pragma once
+// Shared utilities of every window: the connection check and table tests.
+#include "server/baglanti.h"
+#include "server/memtable.h"
+
+namespace mivo {
+
+// Close, then up to 11 opening attempts 500 ms apart; on the 11th failure and
+// mesaj == 1 the connection error dialog. May be called on any thread; the
+// dialog is always shown on the UI thread.
+bool BaglantiKontrol(TSQLConnection& c, int mesaj);
+
+extern const char* const kBaglantiHatasi;   // "Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"
+
+// Shows the connection error dialog on the UI thread (blocking the caller when it is a worker).
+void BaglantiHatasiGoster();
+
+// Runs f on the UI thread and waits for it (directly when already there).
+void ArayuzdeCalistir(const std::function<void()>& f);
+
+// Waits between failed attempts; tests shorten it to keep suites quick.
+void BaglantiBeklemesiAyarla(int ms);
+
+bool TabloDoluMu(const TMemTable& t);
+bool SeciliVarMi(TMemTable& t);
+
+} // namespace mivo
