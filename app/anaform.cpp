@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMovie>
+#include <QPointer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -328,8 +329,11 @@ void TForm1::BaslangicGorevi()
 {
     // One background task; each step handles its own connection failure.
     // The ticker, banner, advert count, rates and tab counters join it with their own work.
-    ArkaPlanBaslat(this, {}, [this] {
-        ArayuzdeCalistir([this] { UstBilgiYaz(); });
+    // The worker reads only what it was handed and posts its results back, so a
+    // window closed meanwhile is never touched.
+    const QPointer<QObject> ben(this);
+    ArkaPlanBaslat(this, {}, [this, ben] {
+        ArayuzeGonder(ben, [this] { UstBilgiYaz(); });
         return false;
     }, [](bool) {});
 }

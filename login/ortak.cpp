@@ -11,15 +11,28 @@ const char* const kBaglantiHatasi = "Bağlantı Kurulamıyor Lütfen Tekrar Dene
 
 namespace {
 int gBekleme = 500;
+std::function<void(int)>& kanca()
+{
+    static std::function<void(int)> f;
+    return f;
 }
+} // namespace
 
 void BaglantiBeklemesiAyarla(int ms) { gBekleme = ms; }
+void BaglantiDenemeKancasi(std::function<void(int)> f) { kanca() = std::move(f); }
 
 void ArayuzdeCalistir(const std::function<void()>& f)
 {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() == app->thread()) { f(); return; }
     QMetaObject::invokeMethod(app, f, Qt::BlockingQueuedConnection);
+}
+
+void ArayuzeGonder(const QPointer<QObject>& hedef, std::function<void()> f)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    QMetaObject::invokeMethod(app, [hedef, f = std::move(f)] { if (hedef) f(); }, Qt::QueuedConnection);
 }
 
 void BaglantiHatasiGoster()
@@ -31,6 +44,7 @@ bool BaglantiKontrol(TSQLConnection& c, int mesaj)
 {
     c.Close();
     for (int hatalar = 0; hatalar < 11;) {
+        if (kanca()) kanca()(hatalar + 1);
         try {
             c.Open();
             return true;

@@ -3,6 +3,10 @@
 #include "server/baglanti.h"
 #include "server/memtable.h"
 
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
 namespace mivo {
 
 // Close, then up to 11 opening attempts 500 ms apart; on the 11th failure and
@@ -17,9 +21,14 @@ void BaglantiHatasiGoster();
 
 // Runs f on the UI thread and waits for it (directly when already there).
 void ArayuzdeCalistir(const std::function<void()>& f);
+// Hands f to the UI thread without waiting; dropped when hedef is gone by then.
+// Take the QPointer on the UI thread, before the worker starts.
+void ArayuzeGonder(const QPointer<QObject>& hedef, std::function<void()> f);
 
 // Waits between failed attempts; tests shorten it to keep suites quick.
 void BaglantiBeklemesiAyarla(int ms);
+// Hears every opening attempt (1-based) before it is made; tests count with it.
+void BaglantiDenemeKancasi(std::function<void(int deneme)> f);
 
 bool TabloDoluMu(const TMemTable& t);
 bool SeciliVarMi(TMemTable& t);
