@@ -258,6 +258,9 @@ void TForm1::ArayuzKur()
     RealTimeMarquee1 = new QLabel;
     RealTimeMarquee1->setObjectName(QStringLiteral("RealTimeMarquee1"));
     static_cast<QLabel*>(RealTimeMarquee1)->setPixmap(QPixmap(QStringLiteral(":/mivo/logoserit.png")));
+    // The strip is far wider than any screen; it must not widen the window.
+    RealTimeMarquee1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    RealTimeMarquee1->setMinimumWidth(0);
     alt->addWidget(RealTimeMarquee1, 1);
     kayanyazi = new QLabel;
     kayanyazi->setObjectName(QStringLiteral("kayanyazi"));
