@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+#include <stdexcept>
 
 namespace mivo {
 
@@ -56,6 +57,28 @@ bool BaglantiKontrol(TSQLConnection& c, int mesaj)
     }
     if (mesaj == 1) BaglantiHatasiGoster();
     return false;
+}
+
+void Korumali(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const std::exception& e) {
+        HataRaporu(QString::fromUtf8(e.what()));
+    } catch (...) {
+        HataRaporu(QStringLiteral("Unknown error"));
+    }
+}
+
+QString HataMetni(const std::exception& e)
+{
+    QString sinif = QStringLiteral("Exception");
+    if (auto* r = dynamic_cast<const protocol::RemoteError*>(&e)) sinif = r->className;
+    else if (dynamic_cast<const EBaglantiHatasi*>(&e)) sinif = QStringLiteral("EBaglantiHatasi");
+    else if (dynamic_cast<const EDatabaseError*>(&e)) sinif = QStringLiteral("EDatabaseError");
+    else if (dynamic_cast<const protocol::ProtocolError*>(&e)) sinif = QStringLiteral("EProtocolError");
+    else if (dynamic_cast<const std::invalid_argument*>(&e)) sinif = QStringLiteral("EConvertError");
+    return sinif + QStringLiteral(": ") + QString::fromUtf8(e.what());
 }
 
 bool TabloDoluMu(const TMemTable& t) { return t.Active() && t.RecordCount() != 0; }

@@ -30,6 +30,13 @@ void BaglantiBeklemesiAyarla(int ms);
 // Hears every opening attempt (1-based) before it is made; tests count with it.
 void BaglantiDenemeKancasi(std::function<void(int deneme)> f);
 
+// Runs a user action; an error no handler caught goes to the application's
+// default error report and the program goes on.
+void Korumali(const std::function<void()>& f);
+
+// "Class: message" of an error, as the plain error boxes show it.
+QString HataMetni(const std::exception& e);
+
 bool TabloDoluMu(const TMemTable& t);
 bool SeciliVarMi(TMemTable& t);
 
