@@ -17,6 +17,13 @@ void TMemTableModel::setColumns(const QStringList& fieldNames)
     endResetModel();
 }
 
+void TMemTableModel::setCaptions(const QStringList& captions)
+{
+    captions_ = captions;
+    captionsSet_ = true;
+    emit headerDataChanged(Qt::Horizontal, 0, qMax(0, columnCount() - 1));
+}
+
 void TMemTableModel::setTable(TMemTable* t)
 {
     beginResetModel();
@@ -94,8 +101,29 @@ QVariant TMemTableModel::data(const QModelIndex& idx, int role) const
 
 QVariant TMemTableModel::headerData(int section, Qt::Orientation o, int role) const
 {
-    if (o == Qt::Horizontal && role == Qt::DisplayRole) return fieldName(section);
+    if (o == Qt::Horizontal && role == Qt::DisplayRole) {
+        if (captionsSet_) return section >= 0 && section < captions_.size() ? captions_[section] : QString();
+        return fieldName(section);
+    }
     return QAbstractTableModel::headerData(section, o, role);
+}
+
+bool TMemTableModel::setData(const QModelIndex& idx, const QVariant& v, int role)
+{
+    if (!table_ || !idx.isValid() || (role != Qt::EditRole && role != HamDegerRole)) return false;
+    const int tc = tableColumn(idx.column());
+    if (tc < 0 || idx.row() >= table_->RecordCount()) return false;
+    table_->SetCell(idx.row(), tc, v);
+    emit dataChanged(idx, idx);
+    return true;
+}
+
+Qt::ItemFlags TMemTableModel::flags(const QModelIndex& idx) const
+{
+    if (!idx.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (tableColumn(idx.column()) >= 0) f |= Qt::ItemIsEditable;
+    return f;
 }
 
 } // namespace mivo

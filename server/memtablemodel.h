@@ -23,6 +23,8 @@ public:
     // Bound field names, one per model column; empty = every field of the table.
     void setColumns(const QStringList& fieldNames);
     QStringList columns() const { return fields_; }
+    // Header captions per model column; a column without one shows nothing.
+    void setCaptions(const QStringList& captions);
 
     void setTable(TMemTable* t);     // nullptr detaches
     TMemTable* table() const { return table_; }
@@ -31,6 +33,9 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& idx, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+    // Writes into the bound table (an editable check-box cell, for instance).
+    bool setData(const QModelIndex& idx, const QVariant& v, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& idx) const override;
 
     // Table column of a model column, -1 when the field is not in the loaded table.
     int tableColumn(int modelColumn) const;
@@ -44,6 +49,8 @@ private:
     TMemTable* table_ = nullptr;
     int dinleyiciId_ = 0;
     QStringList fields_;
+    QStringList captions_;
+    bool captionsSet_ = false;
     QVector<int> map_;
 };
 
