@@ -1,5 +1,7 @@
 #include "anaform.h"
 #include "geciciGiris.h"
+#include "basket/sepetsayfasi.h"
+#include "catalogue/stoklistesi.h"
 #include "controls/sayfakontrol.h"
 #include "controls/skin.h"
 #include "login/arkaplan.h"
@@ -49,7 +51,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grids hold the tables below; they go first, while the tables still exist.
+    delete takeCentralWidget();
+}
 
 QLabel* TForm1::MesgulGostergesi(const QString& ad)
 {
@@ -221,6 +227,24 @@ void TForm1::ArayuzKur()
     }
     dikey->addWidget(sPageControl1, 1);
 
+    baglam.pencere = this;
+    baglam.bagc = &bagc;
+    baglam.sbilgi = &sbilgi;
+    baglam.USDKUR = &_USDKUR;
+    baglam.EURKUR = &_EURKUR;
+    baglam.sepet = &sepet;
+    auto sayfayaKoy = [](TsTabSheet* s, QWidget* w) {
+        auto* l = new QVBoxLayout(s);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->addWidget(w);
+    };
+    stokListesi = new TStokListesi(baglam, stok, araedit, gifstokara, sPageControl1, sstoklistesi);
+    sayfayaKoy(sstoklistesi, stokListesi);
+    sepetSayfasi = new TSepetSayfasi(baglam, [this](int n) { ssepet->SetBagTag(n); });
+    sayfayaKoy(ssepet, sepetSayfasi);
+    baglam.SepetGetir = [this] { sepetSayfasi->SepetGetir(); };
+    connect(ssepet, &TsTabSheet::OnShow, this, [this] { Korumali([this] { sepetSayfasi->ssepetShow(); }); });
+
     // Legend of the stock status icons.
     auto* Panel3 = new QWidget;
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -316,7 +340,8 @@ void TForm1::KullaniciTipiUygula()
 {
     const KullaniciKurallari k = KullaniciTipiKurallari(sbilgi);
     if (k.personel) musteritus->show();
-    // The grids apply their own column rules from the same record when they are built.
+    stokListesi->KullaniciKurallariUygula();
+    sepetSayfasi->KullaniciKurallariUygula();
     if (k.kampanyaGizli) sPageControl1->SayfaGizle(skampanyali, true);
 }
 
@@ -350,19 +375,9 @@ void TForm1::WebSitesi1Click()
     araedit->setFocus();
 }
 
-void TForm1::SpeedButton2Click()
-{
-    // The stock search arrives with the catalogue.
-}
+void TForm1::SpeedButton2Click() { stokListesi->SpeedButton2Click(); }
 
-void TForm1::SpeedButton1Click()
-{
-    if (!araedit->isEnabled()) return;
-    sPageControl1->SetActivePage(sstoklistesi);
-    araedit->clear();
-    araedit->selectAll();
-    araedit->setFocus();
-}
+void TForm1::SpeedButton1Click() { stokListesi->SpeedButton1Click(); }
 
 void TForm1::closeEvent(QCloseEvent* e)
 {

@@ -3,6 +3,7 @@
 #include "server/baglanti.h"
 #include "server/baglantiu.h"
 #include "server/memtable.h"
+#include "login/anabaglam.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -19,6 +20,8 @@ namespace mivo {
 
 class TsPageControl;
 class TsTabSheet;
+class TStokListesi;
+class TSepetSayfasi;
 
 // true from 26 December to 5 January.
 bool YilbasiDonemi(const QDate& bugun = QDate::currentDate());
@@ -71,6 +74,11 @@ public:
                *syeniler = nullptr, *skampanyali = nullptr, *sTabSheetduyuru = nullptr, *sTabbakiyeler = nullptr,
                *sTabSheet2 = nullptr, *tabdosyalar = nullptr, *sanalkart = nullptr;
     QLabel* kayanyazi = nullptr;
+
+    // What the tabs of other subsystems are handed, and the tabs themselves.
+    AnaBaglam baglam;
+    TStokListesi* stokListesi = nullptr;
+    TSepetSayfasi* sepetSayfasi = nullptr;
     QWidget* RealTimeMarquee1 = nullptr;
 
     // Operations used by other parts of the program.
