@@ -311,23 +311,23 @@ public:
     TNesneListesi(TNesneListesi&&) = default;
     TNesneListesi& operator=(TNesneListesi&&) = default;
 
-    int Count() const { return int(FItems.size()); }
+    int Count() const { return int(FList.size()); }
     // nullptr outside 0..Count()-1.
-    E* Items(int i) const { return i >= 0 && i < Count() ? FItems[size_t(i)].get() : nullptr; }
+    E* Items(int i) const { return i >= 0 && i < Count() ? FList[size_t(i)].get() : nullptr; }
     E* operator[](int i) const { return Items(i); }
     // Takes the element; returns it for filling in.
-    E* Add(std::unique_ptr<E> e) { FItems.push_back(std::move(e)); return FItems.back().get(); }
+    E* Add(std::unique_ptr<E> e) { FList.push_back(std::move(e)); return FList.back().get(); }
     E* Add() { return Add(std::make_unique<E>()); }
-    void Delete(int i) { if (Items(i)) FItems.erase(FItems.begin() + i); }
-    void Clear() { FItems.clear(); }
+    void Delete(int i) { if (Items(i)) FList.erase(FList.begin() + i); }
+    void Clear() { FList.clear(); }
 
-    auto begin() const { return FItems.begin(); }
-    auto end() const { return FItems.end(); }
+    auto begin() const { return FList.begin(); }
+    auto end() const { return FList.end(); }
 
-    template <class V> void Alanlar(V& v) { v("FItems", FItems); }
+    template <class V> void Alanlar(V& v) { v("FList", FList); }
 
 protected:
-    std::vector<std::unique_ptr<E>> FItems;
+    std::vector<std::unique_ptr<E>> FList;
 };
 
 class TMobilStoklar : public TNesneListesi<TMobilStok> {

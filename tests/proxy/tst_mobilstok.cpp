@@ -174,7 +174,7 @@ private slots:
     void bosListeBosListedir()
     {
         const QByteArray bos = NesneJson(TAcilisEkranlar());
-        QCOMPARE(bos, QByteArray("{\"type\":\"mobilstokunit.TAcilisEkranlar\",\"id\":1,\"fields\":{\"FItems\":[]}}"));
+        QCOMPARE(bos, QByteArray("{\"type\":\"mobilstokunit.TAcilisEkranlar\",\"id\":1,\"fields\":{\"FList\":[]}}"));
         auto l = NesneOku<TAcilisEkranlar>(bos);
         QVERIFY(l);
         QCOMPARE(l->Count(), 0);
@@ -206,7 +206,7 @@ private slots:
         for (int i = 0; i < 3; ++i) l.Add(std::make_unique<TMobilStok>(dolu<TMobilStok>(100 * i)));
         const QByteArray j = NesneJson(l);
         // The list is object 1, its elements 2, 3, 4 in order.
-        QVERIFY(j.startsWith("{\"type\":\"mobilstokunit.TMobilStoklar\",\"id\":1,\"fields\":{\"FItems\":["
+        QVERIFY(j.startsWith("{\"type\":\"mobilstokunit.TMobilStoklar\",\"id\":1,\"fields\":{\"FList\":["
                              "{\"type\":\"mobilstokunit.TMobilStok\",\"id\":2,\"fields\":{"));
         QVERIFY(j.contains("\"id\":3,") && j.contains("\"id\":4,") && !j.contains("\"id\":5,"));
         auto r = NesneOku<TMobilStoklar>(j);
@@ -242,7 +242,7 @@ private slots:
     {
         // Elements of another class, nulls and non-objects are skipped, the rest kept in order.
         const QByteArray j(
-            "{\"type\":\"mobilstokunit.TAcilisEkranlar\",\"id\":1,\"fields\":{\"FItems\":["
+            "{\"type\":\"mobilstokunit.TAcilisEkranlar\",\"id\":1,\"fields\":{\"FList\":["
             "{\"type\":\"mobilstokunit.TAcilisEkran\",\"id\":2,\"fields\":{\"FSiraNo\":1,\"FBaslik\":\"Bir\"}},"
             "null,5,{\"type\":\"mobilstokunit.TMobilStok\",\"id\":3,\"fields\":{}},"
             "{\"type\":\"mobilstokunit.TAcilisEkran\",\"id\":4,\"fields\":{\"FSiraNo\":2,\"FBaslik\":\"İki\"}}]}}");

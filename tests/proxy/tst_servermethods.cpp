@@ -4,6 +4,8 @@
 #include "server/yapilandirma.h"
 #include "tests/support/testsunucu.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -39,6 +41,9 @@ class TstServerMethods : public QObject {
     TSQLConnection bagc;
     bool hesapVar = false;
     int carino = 0;
+    int hesapno = 0;
+    int stokno = 0;          // a stock with a picture, when the schema has pictures
+    QByteArray resim;        // that picture's bytes
 
     // A customer, his sales representative and the account of one computer, straight
     // into the server's database.
@@ -62,7 +67,26 @@ class TstServerMethods : public QObject {
                 }
                 if (ok) ok = q.exec(QStringLiteral("SELECT max(id) FROM cari")) && q.next();
                 if (ok) carino = q.value(0).toInt();
+                if (ok) ok = q.exec(QStringLiteral("SELECT max(id) FROM hesap")) && q.next();
+                if (ok) hesapno = q.value(0).toInt();
                 if (!ok) qWarning("test account not created: %s", qPrintable(q.lastError().text()));
+
+                // A stock with a picture; only where the server keeps pictures.
+                QImage img(24, 16, QImage::Format_RGB32);
+                img.fill(Qt::darkRed);
+                QBuffer buf(&resim);
+                buf.open(QIODevice::WriteOnly);
+                img.save(&buf, "PNG");
+                QSqlQuery r(db);
+                r.prepare(QStringLiteral("INSERT INTO resim(adi, veri) VALUES ('balata', ?)"));
+                r.addBindValue(resim);
+                if (ok && r.exec()
+                    && r.exec(QStringLiteral("INSERT INTO stok(kod, barkod, adi, listefiyati, kdv, resim_id) VALUES "
+                                             "('FR-01', '8690001', 'Fren balatası ön', 100.5, 18, (SELECT max(id) FROM resim))"))
+                    && r.exec(QStringLiteral("SELECT max(id) FROM stok")) && r.next())
+                    stokno = r.value(0).toInt();
+                else
+                    resim.clear();
             }
             db.close();
         }
@@ -76,6 +100,9 @@ class TstServerMethods : public QObject {
         b.SetBILGISAYARID(kBilgisayar);
         b.SetCARINO(carino);
         b.SetADI(QStringLiteral("ahmet"));
+        b.SetSirano(hesapno);
+        b.SetMusteriTipi(3);
+        b.SetAKTIF(1);
         return b;
     }
 
@@ -123,6 +150,51 @@ private slots:
         QVERIFY(bos);
         QCOMPARE(bos->columns.size(), sutunlar);
         QCOMPARE(bos->rows.size(), 0);
+    }
+
+    void sepeteEkleVeSatirlariOku()
+    {
+        if (!stokno) QSKIP("no stock with a picture in this server's schema");
+        TServerMethods1Client c(&bagc);
+        int r = 0;
+        SUNUCUDA_YOKSA_GEC(r = c.SepetEkle(SbKopya(oturum()), carino, stokno, QStringLiteral("8690001"),
+                                           QStringLiteral("Fren balatası ön"), 2, 18, 100.5, 0, hesapno, 0));
+        QCOMPARE(r, 1);
+        protocol::RowSet* t = c.SepetVer(carino);
+        QVERIFY(t);
+        QCOMPARE(t->rows.size(), 1);
+        const int ad = t->columnIndex(u"STOKADI"), miktar = t->columnIndex(u"MIKTAR"), no = t->columnIndex(u"STOKNO");
+        QVERIFY(ad >= 0 && miktar >= 0 && no >= 0);
+        QCOMPARE(t->rows[0][ad].toString(), QStringLiteral("Fren balatası ön"));
+        QCOMPARE(t->rows[0][miktar].toDouble(), 2.0);
+        QCOMPARE(t->rows[0][no].toInt(), stokno);
+
+        int adet = -1;
+        SUNUCUDA_YOKSA_GEC(adet = c.SepetSayisi(SbKopya(oturum())));
+        QCOMPARE(adet, 1);
+        SUNUCUDA_YOKSA_GEC(r = c.SepetHepsiniSil(SbKopya(oturum())));
+        QCOMPARE(c.SepetVer(carino)->rows.size(), 0);
+    }
+
+    void resimAkisiBoyuyla()
+    {
+        if (!stokno) QSKIP("no stock with a picture in this server's schema");
+        TServerMethods1Client c(&bagc);
+        qint64 boy = -1;
+        TStream* s = nullptr;
+        SUNUCUDA_YOKSA_GEC(s = c.ResimVer5(stokno, boy));
+        QVERIFY(s);
+        QVERIFY(boy > 0);
+        QCOMPARE(s->Size(), boy);
+        QByteArray hedef;
+        QVERIFY(AkisOku(s, boy, hedef));
+        QVERIFY(!QImage::fromData(hedef).isNull());
+
+        // One byte short of the announced size: dropped.
+        TStream kisa(hedef.left(hedef.size() - 1));
+        QByteArray bos;
+        QVERIFY(!AkisOku(&kisa, boy, bos));
+        QVERIFY(bos.isEmpty());
     }
 
     void nesneSonucu()
