@@ -1,0 +1,135 @@
+#include "mobilstokunit.h"
+
+namespace mivo {
+
+// Every field through its setter; QString copies share nothing observable.
+void TMobilStok::Kopyala(const TMobilStok& k)
+{
+    SetStokNo(k.StokNo());
+    SetResimVar(k.ResimVar());
+    SetResim(k.Resim());
+    SetYeni(k.Yeni());
+    SetDepartman(k.Departman());
+    SetVerilenSiparis(k.VerilenSiparis());
+    SetAltGrup(k.AltGrup());
+    SetDurum(k.Durum());
+    SetRenk(k.Renk());
+    SetBirim(k.Birim());
+    SetKDV(k.KDV());
+    SetAlinanSiparis(k.AlinanSiparis());
+    SetIsk2(k.Isk2());
+    SetAnaGrup(k.AnaGrup());
+    SetKod(k.Kod());
+    SetIsk3(k.Isk3());
+    SetListeFiyati(k.ListeFiyati());
+    SetBeden(k.Beden());
+    SetNetFiyat(k.NetFiyat());
+    SetIsk1(k.Isk1());
+    SetKDVliFiyat(k.KDVliFiyat());
+    SetIsk4(k.Isk4());
+    SetOzelKod(k.OzelKod());
+    SetKampnayali(k.Kampnayali());
+    SetBarkod(k.Barkod());
+    SetIndirimOran(k.IndirimOran());
+    SetKalan(k.Kalan());
+    SetUreticiKod(k.UreticiKod());
+    SetKampanyaliFiyat(k.KampanyaliFiyat());
+    SetOemNo(k.OemNo());
+    SetBarkodNo(k.BarkodNo());
+    SetPKod(k.PKod());
+    SetDpKod(k.DpKod());
+    SetAdi(k.Adi());
+    SetFiyat(k.Fiyat());
+}
+
+void TMobilSepet::Kopyala(const TMobilSepet& k)
+{
+    SetKARGOID(k.KARGOID());
+    SetStokNo(k.StokNo());
+    SetTARIH(k.TARIH());
+    SetSIRANO(k.SIRANO());
+    SetCARIADI(k.CARIADI());
+    SetVERILISTARIHI(k.VERILISTARIHI());
+    SetDurum(k.Durum());
+    SetMIKTAR(k.MIKTAR());
+    SetVERENIDNO(k.VERENIDNO());
+    SetNETTUTAR(k.NETTUTAR());
+    SetKDVLITUTAR(k.KDVLITUTAR());
+    SetKDV(k.KDV());
+    SetAKTAR(k.AKTAR());
+    SetSAAT(k.SAAT());
+    SetVERGITUTARI(k.VERGITUTARI());
+    SetPKod(k.PKod());
+    SetMODEL(k.MODEL());
+    SetINDIRIMTUTAR(k.INDIRIMTUTAR());
+    SetSTOK_STOKNO(k.STOK_STOKNO());
+    SetBIRIMFIYAT(k.BIRIMFIYAT());
+    SetSEC(k.SEC());
+    SetOEM2(k.OEM2());
+    SetOEM3(k.OEM3());
+    SetAnaGrup(k.AnaGrup());
+    SetMARKA(k.MARKA());
+    SetVEREN(k.VEREN());
+    SetSTOKADI(k.STOKADI());
+    SetOEM1(k.OEM1());
+    SetCARINO(k.CARINO());
+    SetVERENSIRANO(k.VERENSIRANO());
+    SetACIKLAMA(k.ACIKLAMA());
+    SetINDIRIMORANI2(k.INDIRIMORANI2());
+    SetOEM4(k.OEM4());
+    SetKUR(k.KUR());
+    SetINDIRIMORANI3(k.INDIRIMORANI3());
+    SetSIPARISNO(k.SIPARISNO());
+    SetIDNO(k.IDNO());
+    SetOzelKod(k.OzelKod());
+    SetDpKod(k.DpKod());
+    SetKURTL(k.KURTL());
+    SetINDIRIMORANI1(k.INDIRIMORANI1());
+    SetDIGERADI(k.DIGERADI());
+    SetBarkod(k.Barkod());
+    SetTUTAR(k.TUTAR());
+    SetURETICIKODU(k.URETICIKODU());
+    SetKalan(k.Kalan());
+    SetFINISHKOD(k.FINISHKOD());
+    SetCARIKOD(k.CARIKOD());
+    SetNETBIRIMFIYAT(k.NETBIRIMFIYAT());
+    SetOemNo(k.OemNo());
+    SetTESLIMID(k.TESLIMID());
+    SetResimVar(k.ResimVar());
+    SetResim(k.Resim());
+}
+
+void TMobilCariBilgisi::Kopyala(const TMobilCariBilgisi& k)
+{
+    SetBILGISAYARID(k.BILGISAYARID());
+    SetSEHIR(k.SEHIR());
+    SetFAX1(k.FAX1());
+    SetSATICIMAIL(k.SATICIMAIL());
+    SetSATICIADI(k.SATICIADI());
+    SetCARIADI(k.CARIADI());
+    SetEMAIL(k.EMAIL());
+    SetVERGIDAIRESI(k.VERGIDAIRESI());
+    SetYETKILI(k.YETKILI());
+    SetAltGrup(k.AltGrup());
+    SetTEL2(k.TEL2());
+    SetSIFRE(k.SIFRE());
+    SetGSM(k.GSM());
+    SetTEL1(k.TEL1());
+    SetADRES2(k.ADRES2());
+    SetTLBORC(k.TLBORC());
+    SetTLALACAK(k.TLALACAK());
+    SetADRES1(k.ADRES1());
+    SetULKE(k.ULKE());
+    SetAnaGrup(k.AnaGrup());
+    SetCARINO(k.CARINO());
+    SetTLBAKIYE(k.TLBAKIYE());
+    SetVERGINO(k.VERGINO());
+    SetMAIL(k.MAIL());
+    SetOzelKod(k.OzelKod());
+    SetKULLANICIADI(k.KULLANICIADI());
+    SetSATICITELEFON(k.SATICITELEFON());
+    SetCARIKOD(k.CARIKOD());
+    SetFAX2(k.FAX2());
+    SetILCE(k.ILCE());
+}
+} // namespace mivo
