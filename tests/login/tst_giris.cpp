@@ -8,6 +8,7 @@
 #include "login/mesajkutusu.h"
 #include "login/ortak.h"
 #include "login/programsonu.h"
+#include "controls/kaynaklar.h"
 #include "server/yapilandirma.h"
 #include "tests/support/senaryo.h"
 #include "tests/support/testsunucu.h"
@@ -70,6 +71,7 @@ class TstGiris : public QObject {
 private slots:
     void initTestCase()
     {
+        KaynaklariYukle();
         QVERIFY(sunucu.basla());
         sunucu.istemciyiYonlendir();
         BaglantiBeklemesiAyarla(20);
