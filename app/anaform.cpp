@@ -1,15 +1,17 @@
 #include "anaform.h"
-#include "geciciGiris.h"
 #include "basket/sepetsayfasi.h"
 #include "catalogue/stoklistesi.h"
 #include "controls/sayfakontrol.h"
 #include "controls/skin.h"
 #include "login/arkaplan.h"
+#include "login/girisform.h"
 #include "login/kimlik.h"
 #include "login/kullanicitipi.h"
 #include "login/mesajkutusu.h"
 #include "login/ortak.h"
 #include "login/programsonu.h"
+#include "requests/kullanicikayit.h"
+#include "requests/mailform.h"
 #include "server/yapilandirma.h"
 
 #include <QApplication>
@@ -35,7 +37,13 @@ bool YilbasiDonemi(const QDate& bugun)
 
 TForm1::GirisCalistirici& TForm1::Giris()
 {
-    static GirisCalistirici g = GeciciGirisCalistir;
+    static GirisCalistirici g = [](QWidget*, TSQLConnection& bagim, TSonucBilgisi& bilgim) {
+        // Owned by the desktop, so the login has its own task-bar button while this window is hidden.
+        Tgirisform girisform(nullptr);
+        girisform.bagim = &bagim;
+        girisform.Bilgim = &bilgim;
+        return girisform.exec();
+    };
     return g;
 }
 
@@ -143,9 +151,18 @@ void TForm1::ArayuzKur()
     sSpeedButton1->setMenu(Genelmenu);
     connect(WebSitesi1, &QAction::triggered, this, &TForm1::WebSitesi1Click);
     connect(G1, &QAction::triggered, this, &QWidget::close);
-    // The message and request forms arrive with their own work.
-    M1->setEnabled(false);
-    N4->setEnabled(false);
+    connect(M1, &QAction::triggered, this, [this] {
+        auto mailform = Tmailform::Ac(this, bagc, sbilgi);
+        mailform->exec();
+    });
+    connect(N4, &QAction::triggered, this, [this] {
+        try {
+            auto kayit = Tkullanicikayit::Ac(this, bagc, sbilgi);
+            kayit->exec();
+        } catch (const std::exception& e) {
+            HataRaporu(QString::fromUtf8(e.what()));
+        }
+    });
 
     // Tool bar
     auto* Panel2 = new QWidget;
