@@ -152,13 +152,17 @@ void Sunucu::baglantiIsle(int fd, Veritabani& db)
 {
     protocol::FrameDecoder dec(a_.azamiCerceve);
     char buf[65536];
-    QElapsedTimer bekleme;
+    // Idle time counts from the last answer; a begun frame must be complete within
+    // the stall limit from its first byte, however slowly the rest drips in.
+    QElapsedTimer bekleme, cerceve;
     bekleme.start();
+    bool yarim = false;
     for (;;) {
         if (auto p = dec.next()) {
             const QByteArray f = protocol::frame(istegiIsle(*p, db, a_));
             if (!hepsiniGonder(fd, f.constData(), size_t(f.size()), a_.takilmaZamanAsimiMs)) return;
             bekleme.restart();
+            yarim = false;
             continue;
         }
         if (dec.tooLarge()) {
@@ -168,8 +172,11 @@ void Sunucu::baglantiIsle(int fd, Veritabani& db)
             hepsiniGonder(fd, f.constData(), size_t(f.size()), 2000);
             return;
         }
-        const int sinir = dec.midFrame() ? a_.takilmaZamanAsimiMs : a_.bosZamanAsimiMs;
-        const int kalan = sinir - int(bekleme.elapsed());
+        if (dec.midFrame() && !yarim) {
+            yarim = true;
+            cerceve.start();
+        }
+        const int kalan = yarim ? a_.takilmaZamanAsimiMs - int(cerceve.elapsed()) : a_.bosZamanAsimiMs - int(bekleme.elapsed());
         if (kalan <= 0 || duruyor_) return;
         pollfd pf{fd, POLLIN, 0};
         const int n = ::poll(&pf, 1, qMin(kalan, 500));
@@ -178,7 +185,6 @@ void Sunucu::baglantiIsle(int fd, Veritabani& db)
         const ssize_t k = ::recv(fd, buf, sizeof buf, 0);
         if (k <= 0) return;
         dec.feed(buf, k);
-        bekleme.restart();
     }
 }
 
