@@ -10,7 +10,7 @@ TsTabBar::TsTabBar(QWidget* parent) : QTabBar(parent)
 {
     setDrawBase(false);
     setExpanding(false);
-    setIconSize(QSize(32, 32));
+    setIconSize(QSize(24, 24));
     setElideMode(Qt::ElideNone);
 }
 
@@ -36,12 +36,15 @@ void TsTabBar::paintEvent(QPaintEvent*)
         p.setBrush(g);
         p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         const QIcon ic = tabIcon(i);
-        const QRect ir(r.left() + 6, r.center().y() - 16, 32, 32);
+        // Icon and two caption lines must fit 110 pixels: a 24-pixel icon and a smaller bold face.
+        const QRect ir(r.left() + 4, r.center().y() - 12, 24, 24);
         if (!ic.isNull()) ic.paint(&p, ir);
         QFont f = font();
+        f.setPixelSize(12);
+        f.setBold(true);
         p.setFont(f);
         p.setPen(pal.color(QPalette::ButtonText));
-        const QRect tr(ir.right() + 6, r.top() + 2, r.right() - ir.right() - 8, r.height() - 4);
+        const QRect tr(ir.right() + 4, r.top() + 2, r.right() - ir.right() - 5, r.height() - 4);
         p.drawText(tr, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, tabText(i));
         const int badge = pc ? tabData(i).toInt() : 0;
         if (badge > 0) {
