@@ -124,6 +124,15 @@ void Veritabani::semaKur()
     islem([&] {
         for (const QString& s : semaKomutlari(pg_)) calistir(s);
     });
+    if (pg_) {
+        // Without pg_trgm the search still works, by scanning.
+        try {
+            islem([&] {
+                for (const QString& s : pgTrigramKomutlari()) calistir(s);
+            });
+        } catch (const VeritabaniHatasi&) {
+        }
+    }
 }
 
 // ---------- row sets ----------
