@@ -35,7 +35,7 @@ public:
     }
     void operator()(const QVariantList& v)
     {
-        for (int i = 0; i < v.size(); ++i) q_.bindValue(i, v[i]);
+        for (int i = 0; i < v.size(); ++i) q_.bindValue(i, bosDegil(v[i]));
         if (!q_.exec()) throw VeritabaniHatasi((q_.lastError().text() + QStringLiteral(" in ") + q_.lastQuery()).toStdString());
     }
 

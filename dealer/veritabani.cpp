@@ -60,12 +60,19 @@ Veritabani::~Veritabani()
     QSqlDatabase::removeDatabase(ad_);
 }
 
+QVariant bosDegil(const QVariant& v)
+{
+    // A null QString binds as SQL NULL; texts are never NULL in this schema.
+    if (v.typeId() == QMetaType::QString && v.toString().isNull()) return QVariant(QString(QLatin1String("")));
+    return v;
+}
+
 QSqlQuery Veritabani::sorgu(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
-    for (int i = 0; i < params.size(); ++i) q.bindValue(i, params[i]);
+    for (int i = 0; i < params.size(); ++i) q.bindValue(i, bosDegil(params[i]));
     if (!q.exec()) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
     return q;
 }
