@@ -89,8 +89,8 @@ void lzw(QByteArray& out, const QVector<uchar>& px)
         if (it != sozluk.constEnd()) { onek = it.value(); continue; }
         w.yaz(onek, boy);
         if (sonraki < 4096) {
+            if (sonraki == (1 << boy) && boy < 12) ++boy;
             sozluk.insert(anahtar, sonraki++);
-            if (sonraki >= (1 << boy) && boy < 12) ++boy;
         } else {
             w.yaz(temiz, boy);
             sozluk.clear();
