@@ -71,6 +71,11 @@ QSqlQuery Veritabani::sorgu(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q(db_);
     q.setForwardOnly(true);
+    if (params.isEmpty()) {
+        // Statements without parameters run directly: PostgreSQL cannot PREPARE schema statements.
+        if (!q.exec(sql)) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
+        return q;
+    }
     if (!q.prepare(sql)) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
     for (int i = 0; i < params.size(); ++i) q.bindValue(i, bosDegil(params[i]));
     if (!q.exec()) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
