@@ -323,8 +323,13 @@ bool stokAramaKosulu(Veritabani& db, const QString& metin, QString& kosul, QVari
     if (!db.postgres()) {
         const QString fts = ftsIfadesi(a);
         if (!fts.isEmpty()) {
-            kosul = QStringLiteral("s.id IN (SELECT rowid FROM stok_fts WHERE stok_fts MATCH ?) AND ");
+            kosul = QStringLiteral("s.id IN (SELECT rowid FROM stok_fts WHERE stok_fts MATCH ?)");
             p << fts;
+            // A trigram phrase is a substring match already; LIKE is needed only for short words.
+            bool kisaVar = false;
+            for (const QString& k : a.kelimeler) kisaVar |= k.size() < 3;
+            if (!kisaVar) return true;
+            kosul += QStringLiteral(" AND ");
         }
     }
     kosul += aramaKosulu(a, QStringLiteral("s.arama"), p);

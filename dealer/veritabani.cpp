@@ -50,6 +50,8 @@ Veritabani::Veritabani(const VeritabaniAyari& a)
         q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
         q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+        q.exec(QStringLiteral("PRAGMA cache_size=-32768"));
+        q.exec(QStringLiteral("PRAGMA mmap_size=268435456"));
     }
 }
 
