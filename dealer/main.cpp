@@ -2,7 +2,7 @@
 #include "komutlar.h"
 #include "sunucu.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <csignal>
@@ -11,17 +11,6 @@
 
 using namespace dealer;
 
-namespace dealer {
-std::map<QString, KomutBilgisi>& komutlar()
-{
-    static std::map<QString, KomutBilgisi> m;
-    return m;
-}
-KomutKaydi::KomutKaydi(const char* ad, const char* kullanim, Komut f)
-{
-    komutlar()[QString::fromLatin1(ad)] = {std::move(f), kullanim};
-}
-} // namespace dealer
 
 namespace {
 
@@ -57,7 +46,9 @@ void kullanim()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Pictures and PDF reports are drawn here; the server never shows a window.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     SunucuAyari a;
     a.vt.adres = QString();

@@ -50,6 +50,8 @@ Veritabani::Veritabani(const VeritabaniAyari& a)
         q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
         q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+        q.exec(QStringLiteral("PRAGMA cache_size=-32768"));
+        q.exec(QStringLiteral("PRAGMA mmap_size=268435456"));
     }
 }
 
@@ -60,12 +62,24 @@ Veritabani::~Veritabani()
     QSqlDatabase::removeDatabase(ad_);
 }
 
+QVariant bosDegil(const QVariant& v)
+{
+    // A null QString binds as SQL NULL; texts are never NULL in this schema.
+    if (v.typeId() == QMetaType::QString && v.toString().isNull()) return QVariant(QString(QLatin1String("")));
+    return v;
+}
+
 QSqlQuery Veritabani::sorgu(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q(db_);
     q.setForwardOnly(true);
+    if (params.isEmpty()) {
+        // Statements without parameters run directly: PostgreSQL cannot PREPARE schema statements.
+        if (!q.exec(sql)) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
+        return q;
+    }
     if (!q.prepare(sql)) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
-    for (int i = 0; i < params.size(); ++i) q.bindValue(i, params[i]);
+    for (int i = 0; i < params.size(); ++i) q.bindValue(i, bosDegil(params[i]));
     if (!q.exec()) throw VeritabaniHatasi((q.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
     return q;
 }
@@ -124,6 +138,15 @@ void Veritabani::semaKur()
     islem([&] {
         for (const QString& s : semaKomutlari(pg_)) calistir(s);
     });
+    if (pg_) {
+        // Without pg_trgm the search still works, by scanning.
+        try {
+            islem([&] {
+                for (const QString& s : pgTrigramKomutlari()) calistir(s);
+            });
+        } catch (const VeritabaniHatasi&) {
+        }
+    }
 }
 
 // ---------- row sets ----------

@@ -54,6 +54,9 @@ private:
     bool pg_ = false;
 };
 
+// A bound value as stored: a null text becomes an empty one.
+QVariant bosDegil(const QVariant& v);
+
 // Building a row set with declared column types from query rows.
 class TabloYapici {
 public:

@@ -18,6 +18,7 @@ TestSunucu::~TestSunucu() { durdur(); }
 
 bool TestSunucu::basla(int msBekle)
 {
+    port_ = webPort_ = 0;   // a restart announces new ports
     p_ = std::make_unique<QProcess>();
     p_->setProcessChannelMode(QProcess::SeparateChannels);
     p_->setReadChannel(QProcess::StandardOutput);
