@@ -21,7 +21,7 @@ void TMemTableModel::setCaptions(const QStringList& captions)
 {
     captions_ = captions;
     captionsSet_ = true;
-    emit headerDataChanged(Qt::Horizontal, 0, qMax(0, columnCount() - 1));
+    if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 void TMemTableModel::setTable(TMemTable* t)
