@@ -48,3 +48,41 @@ for i, body in durum.items():
 svg("ara.svg", '<circle cx="13" cy="13" r="8" fill="none" stroke="#1d4f91" stroke-width="3"/><path d="M19 19l8 8" stroke="#1d4f91" stroke-width="4" stroke-linecap="round"/>')
 svg("temizle.svg", '<path d="M9 9l14 14M23 9L9 23" stroke="#b83232" stroke-width="4" stroke-linecap="round"/>')
 svg("menu.svg", '<rect x="5" y="8" width="22" height="3" rx="1.5" fill="#1d4f91"/><rect x="5" y="15" width="22" height="3" rx="1.5" fill="#1d4f91"/><rect x="5" y="22" width="22" height="3" rx="1.5" fill="#1d4f91"/>')
+
+# Yes / no / campaign icons of the "Yeni" and "Kampanyalı" columns (24 x 24 lists).
+def svg24(path, body):
+    with open(os.path.join(HERE, path), "w", encoding="utf-8") as f:
+        f.write(f'<svg xmlns="http://www.w3.org/2000/svg" width="24" height="24" viewBox="0 0 32 32">{body}</svg>\n')
+
+os.makedirs(os.path.join(HERE, "evethayir"), exist_ok=True)
+svg24("evethayir/0.svg", '<circle cx="16" cy="16" r="10" fill="#eef1f5" stroke="#a9b4c2" stroke-width="2"/><path d="M11.5 16h9" stroke="#a9b4c2" stroke-width="3" stroke-linecap="round"/>')
+svg24("evethayir/1.svg", '<circle cx="16" cy="16" r="11" fill="#2fa84f" stroke="#1f7a37" stroke-width="1.5"/><path d="M10 16.5l4 4 8-9" stroke="#fff" stroke-width="3.2" fill="none" stroke-linecap="round" stroke-linejoin="round"/>')
+svg24("evethayir/2.svg", '<path d="M16 4l3.3 7.2 7.7.8-5.8 5.2 1.7 7.8L16 21l-6.9 4 1.7-7.8L5 12l7.7-.8z" fill="#f0a020" stroke="#b86e00" stroke-width="1.4" stroke-linejoin="round"/><text x="16" y="19" font-family="Arial" font-weight="bold" font-size="8" fill="#fff" text-anchor="middle">%</text>')
+
+# File-type icons of the documents list, 32 x 32, one per code 0..6.
+os.makedirs(os.path.join(HERE, "dosya"), exist_ok=True)
+def sayfa(renk, etiket):
+    return ('<path d="M7 3h13l6 6v20H7z" fill="#ffffff" stroke="#6b7b8e" stroke-width="1.4" stroke-linejoin="round"/>'
+            '<path d="M20 3v6h6" fill="#e3e8ef" stroke="#6b7b8e" stroke-width="1.4" stroke-linejoin="round"/>'
+            f'<rect x="4" y="15" width="20" height="10" rx="1.5" fill="{renk}"/>'
+            f'<text x="14" y="23" font-family="Arial" font-weight="bold" font-size="7.5" fill="#fff" text-anchor="middle">{etiket}</text>')
+dosyalar = {
+    0: sayfa("#7d8a99", "?"),
+    1: sayfa("#a4373a", "MDB"),
+    2: sayfa("#2b8a9e", "IMG"),
+    3: sayfa("#2b579a", "DOC"),
+    4: sayfa("#d32f2f", "PDF"),
+    5: sayfa("#d24726", "PPT"),
+    6: sayfa("#217346", "XLS"),
+}
+for i, body in dosyalar.items():
+    svg(f"dosya/{i}.svg", body)
+
+# The quantity dialog's placeholder for a stock without a picture.
+with open(os.path.join(HERE, "resimyok.svg"), "w", encoding="utf-8") as f:
+    f.write('<svg xmlns="http://www.w3.org/2000/svg" width="240" height="180" viewBox="0 0 240 180">'
+            '<rect x="1" y="1" width="238" height="178" rx="10" fill="#f2f5f9" stroke="#b8c4d2" stroke-width="2" stroke-dasharray="8 5"/>'
+            '<g transform="translate(120 74)" fill="none" stroke="#8a9ab0" stroke-width="5">'
+            '<circle r="30"/><circle r="10" fill="#8a9ab0"/>'
+            '<path d="M0-30v12M0 18v12M-30 0h12M18 0h12M-21-21l8 8M13 13l8 8M21-21l-8 8M-13 13l-8 8" stroke-linecap="round"/></g>'
+            '<text x="120" y="140" font-family="Arial" font-size="15" fill="#6b7b8e" text-anchor="middle">Resim Yok</text></svg>\n')

@@ -78,7 +78,7 @@ Tstokayarinti::Tstokayarinti(QWidget* parent) : QDialog(parent)
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setMinimumSize(200, 200);
     Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/mivo/resim_yok.png")));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/mivo/resimyok.svg")));
     Image1->setProperty("yertutucu", true);
     dikey->addWidget(Image1, 1);
 

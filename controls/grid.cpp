@@ -470,8 +470,8 @@ void TGridView::KolonlarTanimla(const QVector<TGridKolon>& kolonlar)
         basliklar << k.Baslik;
     }
     suzgec_->filtreler.clear();
-    memModel_->setCaptions(basliklar);
     memModel_->setColumns(alanlar);
+    memModel_->setCaptions(basliklar);
     if (satirModeli_) satirModeli_->kolonlarDegisti();
     kolonlariUygula();
 }

@@ -21,7 +21,6 @@ void TMemTableModel::setCaptions(const QStringList& captions)
 {
     captions_ = captions;
     captionsSet_ = true;
-    // With no columns yet there is nothing to repaint (and a proxy would map a section that does not exist).
     if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
