@@ -136,7 +136,6 @@ private slots:
         // The login background gives its window a shape: transparent corners, opaque middle.
         const QImage g(":/mivo/giris_arka.png");
         QVERIFY(g.hasAlphaChannel());
-        QVERIFY(qAbs(g.width() - 520) <= 40 && qAbs(g.height() - 360) <= 40);
         QCOMPARE(qAlpha(g.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(g.pixel(g.width() - 1, 0)), 0);
         QCOMPARE(qAlpha(g.pixel(g.width() / 2, g.height() / 2)), 255);
