@@ -11,7 +11,7 @@ using protocol::Value;
 
 namespace {
 
-constexpr int kAzamiSatir = 500;   // a search answers with at most this many stocks
+constexpr int kAzamiSatir = 10000;   // a search answers with at most this many stocks
 
 std::shared_ptr<protocol::RowSet> stokTablosu(QSqlQuery& q, StokListeTuru t, double indirim)
 {
