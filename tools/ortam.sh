@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: Debian packages and the build.
 MIVO_PAKETLER="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
 libqt6sql6-psql qt6-image-formats-plugins libqt6svg6-dev libqt6svg6 libxlsxwriter-dev libsimdjson-dev libgl-dev
-libbenchmark-dev fonts-dejavu-core python3"
+libbenchmark-dev fonts-dejavu-core fonts-liberation python3"
 
 paketleri_kur() {
   local eksik=""
