@@ -66,15 +66,15 @@ QByteArray istegiIsle(const QByteArray& payload, Veritabani& db, const SunucuAya
     } catch (const std::exception& e) {
         return protocol::encodeError(QStringLiteral("TDBXError"), QStringLiteral("Malformed request: ") + QString::fromUtf8(e.what()));
     }
-    const protocol::MethodSpec* spec = protocol::findCommand(r.command);
-    if (!spec)
+    const protocol::MethodSpec* tanim = protocol::findCommand(r.command);
+    if (!tanim)
         return protocol::encodeError(QStringLiteral("TDBXError"), QStringLiteral("Server method %1 not found").arg(r.command));
-    if (r.params.size() != int(spec->params.size()))
+    if (r.params.size() != int(tanim->params.size()))
         return protocol::encodeError(QStringLiteral("TDBXError"),
                                      QStringLiteral("%1 expects %2 parameters, got %3")
-                                         .arg(r.command).arg(spec->params.size()).arg(r.params.size()));
+                                         .arg(r.command).arg(tanim->params.size()).arg(r.params.size()));
     for (int i = 0; i < r.params.size(); ++i) {
-        const auto& ps = spec->params[size_t(i)];
+        const auto& ps = tanim->params[size_t(i)];
         if (ps.out) continue;
         if (!uyar(ps.type, r.params[i].kind()))
             return protocol::encodeError(QStringLiteral("TDBXError"),
@@ -82,10 +82,10 @@ QByteArray istegiIsle(const QByteArray& payload, Veritabani& db, const SunucuAya
                                              .arg(i).arg(QLatin1String(ps.name), r.command, turAdi(ps.type),
                                                          protocol::valueKindName(r.params[i].kind())));
     }
-    auto it = isleyiciler().find(QString::fromLatin1(spec->name));
+    auto it = isleyiciler().find(QString::fromLatin1(tanim->name));
     if (it == isleyiciler().end())
         return protocol::encodeError(QStringLiteral("TDBXError"), QStringLiteral("Server method %1 is not available").arg(r.command));
-    Cagri c(*spec, r.params, db, ayar);
+    Cagri c(*tanim, r.params, db, ayar);
     try {
         it->second(c);
     } catch (const SunucuHatasi& e) {

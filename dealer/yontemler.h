@@ -25,8 +25,8 @@ struct SunucuAyari;
 class Cagri {
 public:
     Cagri(const protocol::MethodSpec& s, const QVector<protocol::Value>& p, Veritabani& db, const SunucuAyari& ayar)
-        : spec(s), params(p), db(db), ayar(ayar) {}
-    const protocol::MethodSpec& spec;
+        : tanim(s), params(p), db(db), ayar(ayar) {}
+    const protocol::MethodSpec& tanim;
     const QVector<protocol::Value>& params;
     Veritabani& db;
     const SunucuAyari& ayar;
@@ -39,7 +39,7 @@ public:
     mivo::TSonucBilgisi sb(int i) const;
 
     void cik(int ordinal, protocol::Value v) { cikti.push_back({ordinal, std::move(v)}); }
-    void sonuc(protocol::Value v) { cik(spec.resultOrdinal(), std::move(v)); }
+    void sonuc(protocol::Value v) { cik(tanim.resultOrdinal(), std::move(v)); }
     void tablo(std::shared_ptr<protocol::RowSet> t) { sonuc(protocol::Value::table(std::move(t))); }
     template <class R> void nesne(const R* r) { sonuc(r ? protocol::Value::json(mivo::NesneJson(*r)) : protocol::Value::null()); }
 };

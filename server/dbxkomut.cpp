@@ -2,14 +2,14 @@
 
 namespace mivo {
 
-TDBXCommand::TDBXCommand(TSQLConnection* c, const protocol::MethodSpec& spec)
-    : Text(spec.command()), conn_(c), spec_(spec)
+TDBXCommand::TDBXCommand(TSQLConnection* c, const protocol::MethodSpec& tanim)
+    : Text(tanim.command()), conn_(c), tanim_(tanim)
 {
 }
 
 void TDBXCommand::Prepare()
 {
-    Parameters = QVector<protocol::Value>(int(spec_.params.size()) + (spec_.result == protocol::ResultType::None ? 0 : 1));
+    Parameters = QVector<protocol::Value>(int(tanim_.params.size()) + (tanim_.result == protocol::ResultType::None ? 0 : 1));
     prepared_ = true;
 }
 
@@ -26,8 +26,8 @@ void TDBXCommand::ExecuteUpdate()
     SahiplikBirak();
     protocol::Request r;
     r.command = Text;
-    for (int i = 0; i < int(spec_.params.size()); ++i)
-        r.params.push_back(spec_.params[size_t(i)].out ? protocol::Value::null() : Parameters.value(i));
+    for (int i = 0; i < int(tanim_.params.size()); ++i)
+        r.params.push_back(tanim_.params[size_t(i)].out ? protocol::Value::null() : Parameters.value(i));
     protocol::Response resp = conn_->Execute(r);
     if (resp.isError) throw protocol::RemoteError(resp.errorClass, resp.errorMessage);
     outputs_ = QVector<protocol::Value>(Parameters.size());

@@ -10,7 +10,7 @@ namespace mivo {
 
 class TDBXCommand {
 public:
-    TDBXCommand(TSQLConnection* c, const protocol::MethodSpec& spec);
+    TDBXCommand(TSQLConnection* c, const protocol::MethodSpec& tanim);
 
     QString CommandType = QStringLiteral("DataSnap.ServerMethod");
     QString Text;   // "TServerMethods1." + name
@@ -22,7 +22,7 @@ public:
     void ExecuteUpdate();   // throws protocol::RemoteError / EBaglantiHatasi
 
     const protocol::Value& Output(int ordinal) const;
-    const protocol::MethodSpec& Spec() const { return spec_; }
+    const protocol::MethodSpec& Tanim() const { return tanim_; }
 
     // What the command keeps until the method is called again or the client is freed.
     std::shared_ptr<protocol::RowSet> Tablo;
@@ -32,7 +32,7 @@ public:
 
 private:
     TSQLConnection* conn_;
-    const protocol::MethodSpec& spec_;
+    const protocol::MethodSpec& tanim_;
     QVector<protocol::Value> outputs_;
     bool prepared_ = false;
 };

@@ -10,9 +10,9 @@ using V = protocol::Value;
 TDBXCommand& TDSAdminClient::Komut(std::unique_ptr<TDBXCommand>& alan, const char* ad)
 {
     if (!alan) {
-        const protocol::MethodSpec* spec = protocol::findMethod(QString::fromLatin1(ad));
-        if (!spec) throw protocol::ProtocolError(std::string("unknown method ") + ad);
-        alan = std::make_unique<TDBXCommand>(FDBXConnection, *spec);
+        const protocol::MethodSpec* tanim = protocol::findMethod(QString::fromLatin1(ad));
+        if (!tanim) throw protocol::ProtocolError(std::string("unknown method ") + ad);
+        alan = std::make_unique<TDBXCommand>(FDBXConnection, *tanim);
         alan->Prepare();
         ++FKomutSayisi;
     }
@@ -38,7 +38,7 @@ V TDSAdminClient::Geri(const TDBXCallback* geri) { return geri ? V::callback(ger
 
 protocol::RowSet* TDSAdminClient::TabloSonuc(TDBXCommand& k)
 {
-    const V& v = k.Output(k.Spec().resultOrdinal());
+    const V& v = k.Output(k.Tanim().resultOrdinal());
     std::shared_ptr<protocol::RowSet> t = v.rowSet() ? v.rowSet() : std::make_shared<protocol::RowSet>();
     if (!FInstanceOwner) return new protocol::RowSet(std::move(*t));   // the caller owns it
     k.Tablo = std::move(t);
@@ -47,7 +47,7 @@ protocol::RowSet* TDSAdminClient::TabloSonuc(TDBXCommand& k)
 
 TStream* TDSAdminClient::AkisSonuc(TDBXCommand& k)
 {
-    const V& v = k.Output(k.Spec().resultOrdinal());
+    const V& v = k.Output(k.Tanim().resultOrdinal());
     auto s = std::make_unique<TStream>(v.kind() == protocol::ValueKind::Stream ? v.streamBytes() : QByteArray());
     if (!FInstanceOwner) return s.release();   // the caller owns it
     k.Akis = std::move(s);
@@ -56,7 +56,7 @@ TStream* TDSAdminClient::AkisSonuc(TDBXCommand& k)
 
 QByteArray TDSAdminClient::JsonSonuc(TDBXCommand& k)
 {
-    const V& v = k.Output(k.Spec().resultOrdinal());
+    const V& v = k.Output(k.Tanim().resultOrdinal());
     return v.kind() == protocol::ValueKind::Json ? v.jsonText() : QByteArray();
 }
 

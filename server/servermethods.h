@@ -50,7 +50,7 @@ protected:
 
     template <class R> R* NesneSonuc(TDBXCommand& k)
     {
-        const protocol::Value& v = k.Output(k.Spec().resultOrdinal());
+        const protocol::Value& v = k.Output(k.Tanim().resultOrdinal());
         if (v.kind() != protocol::ValueKind::Json) return nullptr;
         std::unique_ptr<R> r = NesneOku<R>(v.jsonText());
         if (!r) return nullptr;
