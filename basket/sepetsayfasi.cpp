@@ -75,14 +75,7 @@ namespace {
 TGridKolon kol(const char* alan, const char* baslik, int tag, bool gorunur, bool sunulan,
                HucreTuru tur = HucreTuru::Metin)
 {
-    TGridKolon k;
-    k.Alan = QString::fromLatin1(alan);
-    k.Baslik = QString::fromUtf8(baslik);
-    k.Tag = tag;
-    k.Gorunur = gorunur;
-    k.Sunulan = sunulan;
-    k.Tur = tur;
-    return k;
+    return AlanKolonu(alan, baslik, tag, gorunur, sunulan, 84, tur);
 }
 
 QVector<TGridKolon> sepetKolonlari()
@@ -165,17 +158,8 @@ TSepetSayfasi::TSepetSayfasi(AnaBaglam& b, std::function<void(int)> badge, QWidg
     gf.setPixelSize(13);
     cxGrid2->setFont(gf);
     cxGrid2->KolonlarTanimla(sepetKolonlari());
-    TGorunumAyarlari a;
-    a.SaltOkunur = true;
-    a.ArttirimliArama = true;
+    TGorunumAyarlari a = ListeGorunumu();
     a.OdakCercevesi = false;
-    a.SatirYuksekligi = 40;
-    a.BaslikYuksekligi = 40;
-    a.BaslikFiltre = true;
-    a.KolonOzellestirme = true;
-    a.FooterGoster = true;
-    a.CiftSatirRengi = QColor(224, 232, 241);
-    a.TekSatirRengi = QColor(237, 245, 255);
     cxGrid2->Ayarla(a);
     cxGrid2->FooterOgeleri({{QStringLiteral("VERILISTARIHI"), FooterTuru::Sayi},
                             {QStringLiteral("MIKTAR"), FooterTuru::Toplam},

@@ -40,14 +40,7 @@ namespace {
 
 TGridKolon kol(const char* alan, const char* baslik, int tag, int genislik, bool gorunur, bool sunulan)
 {
-    TGridKolon k;
-    k.Alan = QString::fromLatin1(alan);
-    k.Baslik = QString::fromUtf8(baslik);
-    k.Tag = tag;
-    k.Genislik = genislik;
-    k.Gorunur = gorunur;
-    k.Sunulan = sunulan;
-    return k;
+    return AlanKolonu(alan, baslik, tag, gorunur, sunulan, genislik);
 }
 
 QVector<TGridKolon> stokKolonlari()
@@ -104,16 +97,7 @@ TStokListesi::TStokListesi(AnaBaglam& b, TMemTable& stok, QLineEdit* araedit, QW
     f.setPixelSize(12);
     cxGrid1->setFont(f);
     cxGrid1->KolonlarTanimla(stokKolonlari());
-    TGorunumAyarlari a;
-    a.SaltOkunur = true;
-    a.ArttirimliArama = true;
-    a.SatirYuksekligi = 40;
-    a.BaslikYuksekligi = 40;
-    a.BaslikFiltre = true;
-    a.KolonOzellestirme = true;
-    a.FooterGoster = true;
-    a.CiftSatirRengi = QColor(224, 232, 241);
-    a.TekSatirRengi = QColor(237, 245, 255);
+    TGorunumAyarlari a = ListeGorunumu();
     cxGrid1->Ayarla(a);
     cxGrid1->FooterOgeleri({{QStringLiteral("FINISHKOD"), FooterTuru::Sayi},
                             {QStringLiteral("BARKOD"), FooterTuru::Sayi},

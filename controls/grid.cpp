@@ -1108,3 +1108,36 @@ QMenu* TGridView::OzellestirmeMenusu(QWidget* parent) const
 namespace mivo {
 void TGridView::SetPopupMenu(QMenu* m) { popup_ = m; }
 }
+
+namespace mivo {
+
+TGorunumAyarlari ListeGorunumu()
+{
+    TGorunumAyarlari a;
+    a.SaltOkunur = true;
+    a.ArttirimliArama = true;
+    a.SatirYuksekligi = 40;
+    a.BaslikYuksekligi = 40;
+    a.BaslikFiltre = true;
+    a.KolonOzellestirme = true;
+    a.FooterGoster = true;
+    a.CiftSatirRengi = QColor(224, 232, 241);
+    a.TekSatirRengi = QColor(237, 245, 255);
+    return a;
+}
+
+TGridKolon AlanKolonu(const char* alan, const char* baslik, int tag, bool gorunur, bool sunulan, int genislik,
+                      HucreTuru tur)
+{
+    TGridKolon k;
+    k.Alan = QString::fromLatin1(alan);
+    k.Baslik = QString::fromUtf8(baslik);
+    k.Tag = tag;
+    k.Genislik = genislik;
+    k.Gorunur = gorunur;
+    k.Sunulan = sunulan;
+    k.Tur = tur;
+    return k;
+}
+
+} // namespace mivo

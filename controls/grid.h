@@ -122,6 +122,14 @@ struct TGorunumAyarlari {
     std::optional<QColor> IzgaraRengi;
 };
 
+// The product lists' common view: read-only, incremental search, rows and headers 40 high,
+// header filters, column customisation, a footer, rows alternating the two list blues.
+TGorunumAyarlari ListeGorunumu();
+
+// A bound column as the lists declare them.
+TGridKolon AlanKolonu(const char* alan, const char* baslik, int tag, bool gorunur, bool sunulan, int genislik = 84,
+                      HucreTuru tur = HucreTuru::Metin);
+
 class TGridTablo;
 class TFiltreBaslik;
 class TFooterBandi;
