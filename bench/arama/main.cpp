@@ -10,6 +10,8 @@
 #include "server/servermethods.h"
 #include "server/yapilandirma.h"
 
+#include "../ortak/tohumlusunucu.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -29,22 +31,9 @@ int main(int argc, char** argv)
     KaynaklariYukle();
     const int stoklar = argc > 1 ? std::atoi(argv[1]) : 50000;
     const QString metin = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("FREN");
-    QTemporaryDir dir;
-    const QString db = dir.filePath(QStringLiteral("bench.sqlite"));
-    QProcess tohum;
-    tohum.start(QStringLiteral(MIVO_SERVER_BIN), {QStringLiteral("seed-demo"), QStringLiteral("--stocks"), QString::number(stoklar),
-                                                   QStringLiteral("--customers"), QStringLiteral("20"), QStringLiteral("--years"),
-                                                   QStringLiteral("0"), QStringLiteral("--database"), db});
-    tohum.waitForFinished(-1);
-    QProcess sunucu;
-    sunucu.start(QStringLiteral(MIVO_SERVER_BIN), {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--web-port"),
-                                                    QStringLiteral("-1"), QStringLiteral("--listen"), QStringLiteral("127.0.0.1"),
-                                                    QStringLiteral("--database"), db});
-    int port = 0;
-    while (port == 0 && sunucu.waitForReadyRead(10000))
-        for (const QByteArray& l : sunucu.readAllStandardOutput().split('\n'))
-            if (l.startsWith("PORT ")) port = l.mid(5).trimmed().toInt();
-    if (!port) { std::fprintf(stderr, "server did not start\n"); return 1; }
+    TohumluSunucu sunucu;
+    if (!sunucu.baslat(stoklar)) return 1;
+    const int port = sunucu.port;
     yapilandirma().sunucuHost = QStringLiteral("127.0.0.1");
     yapilandirma().sunucuPort = QString::number(port);
     ProgramSonuYakalayici([](int) {});
@@ -86,7 +75,5 @@ int main(int argc, char** argv)
         std::printf("search \"%s\": %d rows painted %.1f ms after Enter; longest UI stall %.1f ms\n", qPrintable(metin),
                     f.stok.RecordCount(), ms, enUzun / 1e6);
     }
-    sunucu.terminate();
-    sunucu.waitForFinished(5000);
     return 0;
 }

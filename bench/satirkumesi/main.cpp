@@ -4,6 +4,8 @@
 #include "server/servermethods.h"
 #include "server/yapilandirma.h"
 
+#include "../ortak/tohumlusunucu.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -18,26 +20,9 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int stoklar = argc > 1 ? std::atoi(argv[1]) : 50000;
     const int tekrar = argc > 2 ? std::atoi(argv[2]) : 10;
-    QTemporaryDir dir;
-    const QString db = dir.filePath(QStringLiteral("bench.sqlite"));
-    QElapsedTimer t;
-    t.start();
-    QProcess tohum;
-    tohum.start(QStringLiteral(MIVO_SERVER_BIN), {QStringLiteral("seed-demo"), QStringLiteral("--stocks"), QString::number(stoklar),
-                                                   QStringLiteral("--customers"), QStringLiteral("20"), QStringLiteral("--years"),
-                                                   QStringLiteral("0"), QStringLiteral("--database"), db});
-    tohum.waitForFinished(-1);
-    std::printf("seed-demo --stocks %d: %.1f s\n", stoklar, t.elapsed() / 1000.0);
-
-    QProcess sunucu;
-    sunucu.start(QStringLiteral(MIVO_SERVER_BIN), {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--web-port"),
-                                                    QStringLiteral("-1"), QStringLiteral("--listen"), QStringLiteral("127.0.0.1"),
-                                                    QStringLiteral("--database"), db});
-    int port = 0;
-    while (port == 0 && sunucu.waitForReadyRead(10000))
-        for (const QByteArray& l : sunucu.readAllStandardOutput().split('\n'))
-            if (l.startsWith("PORT ")) port = l.mid(5).trimmed().toInt();
-    if (!port) { std::fprintf(stderr, "server did not start\n"); return 1; }
+    TohumluSunucu sunucu;
+    if (!sunucu.baslat(stoklar)) return 1;
+    const int port = sunucu.port;
 
     TSQLConnection c;
     c.HostName = QStringLiteral("127.0.0.1");
@@ -80,7 +65,5 @@ int main(int argc, char** argv)
     std::printf("StokAraMivo(\"%s\"): %d rows x %d columns, %.2f MB on the wire\n", qPrintable(metin), satir, kolon, bayt / 1e6);
     std::printf("request to loaded table: median %.1f ms, best %.1f ms over %d calls\n", ort, sureler.front(), tekrar);
     std::printf("%.0f rows/s, %.1f MB/s end to end (median)\n", satir / (ort / 1000.0), bayt / 1e6 / (ort / 1000.0));
-    sunucu.terminate();
-    sunucu.waitForFinished(5000);
     return 0;
 }
